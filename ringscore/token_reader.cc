@@ -1,0 +1,51 @@
+#include "ringscore/token_reader.h"
+
+#include <cerrno>
+
+namespace ringscore {
+
+namespace {
+
+// Space, tab, line feed, vertical tab, form feed and carriage return, as in
+// the classic locale.
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+}  // namespace
+
+TokenReader::TokenReader(std::FILE* in, std::size_t blockSize) : in_(in), block_(blockSize) {}
+
+bool TokenReader::refill() {
+  if (done_) return false;
+  errno = 0;
+  end_ = std::fread(block_.data(), 1, block_.size(), in_);
+  pos_ = 0;
+  if (end_ < block_.size()) {
+    done_ = true;
+    if (std::ferror(in_)) readError_ = errno != 0 ? errno : EIO;
+  }
+  return end_ > 0;
+}
+
+bool TokenReader::next(std::string& token, long& line) {
+  token.clear();
+  for (;;) {  // skip whitespace
+    if (pos_ == end_ && !refill()) {
+      line = line_;
+      return false;
+    }
+    const char c = block_[pos_];
+    if (!isSpace(c)) break;
+    if (c == '\n') ++line_;
+    ++pos_;
+  }
+  line = line_;
+  for (;;) {  // a token may span blocks; end of input ends it too
+    std::size_t stop = pos_;
+    while (stop < end_ && !isSpace(block_[stop])) ++stop;
+    token.append(block_.data() + pos_, stop - pos_);
+    pos_ = stop;
+    if (pos_ < end_ || !refill()) return true;
+  }
+}
+
+}  // namespace ringscore
