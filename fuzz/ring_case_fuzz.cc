@@ -1,0 +1,65 @@
+// The whole reading of one ring-case file from arbitrary bytes. Checks that
+// the score lines are scores, never more than the count asked for nor more
+// than the ring strings present; that a well-formed file gives exactly the
+// plain scorer's lines and no problem; and that any other file is reported.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "fuzz/oracle.h"
+#include "ringscore/solver.h"
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> all;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    all.push_back(text.substr(start, end - start));
+  }
+  if (start != text.size()) std::abort();  // every score line is ended
+  return all;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  std::FILE* in = fmemopen(text.data(), text.size(), "r");
+  char* outBuffer = nullptr;
+  std::size_t outSize = 0;
+  std::FILE* out = open_memstream(&outBuffer, &outSize);
+  if (in == nullptr || out == nullptr) std::abort();
+  int problems = 0;
+  ringscore::scoreRingCase(in, out, "in", "out",
+                           [&problems](const common::Problem&) { ++problems; });
+  std::fclose(in);
+  std::fclose(out);
+  const std::vector<std::string> scores = lines(std::string(outBuffer, outSize));
+  std::free(outBuffer);
+
+  for (const auto& s : scores) {
+    if (s.size() < 1 || s.size() > 2 || oracle::count(s).value_or(11) > 10) std::abort();
+  }
+  const std::vector<std::string> tokens = oracle::tokens(text);
+  const auto t = tokens.empty() ? std::nullopt : oracle::count(tokens[0]);
+  if (!t) {
+    if (!scores.empty() || problems == 0) std::abort();
+    return 0;
+  }
+  const std::size_t asked = static_cast<std::size_t>(*t);
+  if (scores.size() > asked || scores.size() > tokens.size() - 1) std::abort();
+
+  bool wellFormed = tokens.size() - 1 >= asked;
+  for (std::size_t k = 0; k < scores.size(); ++k) {
+    const std::string& rings = tokens[k + 1];
+    if (scores[k] != std::to_string(oracle::score(rings))) std::abort();
+    wellFormed = wellFormed && oracle::wellFormedRings(rings);
+  }
+  if (wellFormed != (problems == 0)) std::abort();
+  if (wellFormed && scores.size() != asked) std::abort();
+  return 0;
+}
