@@ -68,10 +68,9 @@ TEST(CasegenTest, WritesFiveRecordFilesSilently) {
   EXPECT_EQ(result.stderrText, "");
   expectCaseFiles(folder, {1, 2, 3, 4, 5});
   // Nothing else, and in particular no file named with a backslash.
-  EXPECT_EQ(folder.files(),
-            (std::vector<std::string>{"inputs/input01.txt", "inputs/input02.txt",
-                                      "inputs/input03.txt", "inputs/input04.txt",
-                                      "inputs/input05.txt"}));
+  EXPECT_EQ(folder.files(), (std::vector<std::string>{"inputs/input01.txt", "inputs/input02.txt",
+                                                      "inputs/input03.txt", "inputs/input04.txt",
+                                                      "inputs/input05.txt"}));
 }
 
 TEST(CasegenTest, EachRunOverwritesWithNewFilesAndLeavesOthersAlone) {
@@ -112,8 +111,8 @@ TEST(CasegenTest, CaseFileThatCannotBeOpenedSpoilsNoOther) {
   EXPECT_EQ(result.exitStatus, 1);
   const auto lines = result.stderrLines();
   ASSERT_EQ(lines.size(), 1u) << result.stderrText;
-  EXPECT_EQ(lines[0].rfind("casegen: " + shownPath(inputFile(3)) + ": cannot open for writing: ", 0),
-            0u)
+  EXPECT_EQ(
+      lines[0].rfind("casegen: " + shownPath(inputFile(3)) + ": cannot open for writing: ", 0), 0u)
       << lines[0];
   expectCaseFiles(folder, {1, 2, 4, 5});
 }

@@ -142,15 +142,14 @@ struct BadCount {
 
 void PrintTo(const BadCount& bad, std::ostream* os) { *os << testing::PrintToString(bad.text); }
 
-class RingscoreBadCountTest : public RingscoreTest,
-                              public testing::WithParamInterface<BadCount> {};
+class RingscoreBadCountTest : public RingscoreTest, public testing::WithParamInterface<BadCount> {};
 
 TEST_P(RingscoreBadCountTest, IsReportedAndTheNextCaseIsReadNormally) {
   writeCases({{2, GetParam().text}});
   const RunResult result = run();
   EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.stderrLines(), std::vector<std::string>{"ringscore: " + shownPath(inputFile(2)) +
-                                                           GetParam().problem});
+  EXPECT_EQ(result.stderrLines(),
+            std::vector<std::string>{"ringscore: " + shownPath(inputFile(2)) + GetParam().problem});
   EXPECT_EQ(scores(2), "");
   expectGoodScores({1, 3, 4, 5});
 }
@@ -205,9 +204,9 @@ TEST_F(RingscoreTest, ScoreFileThatCannotBeCreatedIsReported) {
   EXPECT_EQ(result.exitStatus, 1);
   const auto lines = result.stderrLines();
   ASSERT_EQ(lines.size(), 1u) << result.stderrText;
-  EXPECT_EQ(lines[0].rfind("ringscore: " + shownPath(outputFile(3)) + ": cannot open for writing: ",
-                           0),
-            0u)
+  EXPECT_EQ(
+      lines[0].rfind("ringscore: " + shownPath(outputFile(3)) + ": cannot open for writing: ", 0),
+      0u)
       << lines[0];
   expectGoodScores({1, 2, 4, 5});
 }

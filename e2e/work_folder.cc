@@ -44,7 +44,8 @@ int exitStatusOf(int systemResult) {
 // The command line that runs `program` with its standard error in `errFile`.
 std::string commandLine(const fs::path& program, const std::string& arguments,
                         const fs::path& errFile) {
-  std::string line = "\"" + program.string() + "\" " + arguments + " 2>\"" + errFile.string() + "\"";
+  std::string line =
+      "\"" + program.string() + "\" " + arguments + " 2>\"" + errFile.string() + "\"";
 #ifdef _WIN32
   // cmd.exe strips the outermost quotes of a command line that holds several.
   line = "\"" + line + "\"";
@@ -119,7 +120,8 @@ bool WorkFolder::exists(const std::string& relative) const {
 std::vector<std::string> WorkFolder::files() const {
   std::vector<std::string> found;
   for (const auto& entry : fs::recursive_directory_iterator(work_)) {
-    if (entry.is_regular_file()) found.push_back(entry.path().lexically_relative(work_).generic_string());
+    if (entry.is_regular_file())
+      found.push_back(entry.path().lexically_relative(work_).generic_string());
   }
   std::sort(found.begin(), found.end());
   return found;

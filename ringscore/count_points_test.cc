@@ -23,17 +23,18 @@ std::string allRods() {
   return rings;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rings, CountPointsTest,
-    testing::Values(ScoreCase{"", 0}, ScoreCase{"R3G3B3", 1}, ScoreCase{"B3G3R3", 1},
-                    ScoreCase{"R3G3", 0}, ScoreCase{"R0G0B0R9G9B9", 2}, ScoreCase{"R1R1G1B1", 1},
-                    ScoreCase{"R5G5Y5", 1},  // any other colour is blue
-                    ScoreCase{"r5G5B5", 0},  // case-sensitive: r is blue too
-                    ScoreCase{"R1G2B3", 0}, ScoreCase{allRods(), 10},
-                    // Stray pairs are skipped, never indexed with.
-                    ScoreCase{"R1G1B1R", 1}, ScoreCase{"G1B1RxR1", 1}, ScoreCase{"R", 0},
-                    ScoreCase{"R:G:B:", 0}, ScoreCase{"R/G/B/", 0},
-                    ScoreCase{std::string("R\0G\xffR1G1B1", 10), 1}));
+INSTANTIATE_TEST_SUITE_P(Rings, CountPointsTest,
+                         testing::Values(ScoreCase{"", 0}, ScoreCase{"R3G3B3", 1},
+                                         ScoreCase{"B3G3R3", 1}, ScoreCase{"R3G3", 0},
+                                         ScoreCase{"R0G0B0R9G9B9", 2}, ScoreCase{"R1R1G1B1", 1},
+                                         ScoreCase{"R5G5Y5", 1},  // any other colour is blue
+                                         ScoreCase{"r5G5B5", 0},  // case-sensitive: r is blue too
+                                         ScoreCase{"R1G2B3", 0}, ScoreCase{allRods(), 10},
+                                         // Stray pairs are skipped, never indexed with.
+                                         ScoreCase{"R1G1B1R", 1}, ScoreCase{"G1B1RxR1", 1},
+                                         ScoreCase{"R", 0}, ScoreCase{"R:G:B:", 0},
+                                         ScoreCase{"R/G/B/", 0},
+                                         ScoreCase{std::string("R\0G\xffR1G1B1", 10), 1}));
 
 TEST(RingStringFaultTest, NamesWhatIsOutOfFormat) {
   EXPECT_EQ(ringStringFault(""), "");
