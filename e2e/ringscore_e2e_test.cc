@@ -17,9 +17,6 @@ namespace {
 const std::string kGoodCase = "2\nR0G0B0\nR1\n";
 const std::vector<std::string> kGoodScores = {"1", "0"};
 
-std::string inputFile(int i) { return "inputs/input0" + std::to_string(i) + ".txt"; }
-std::string outputFile(int i) { return "outputs/output0" + std::to_string(i) + ".txt"; }
-
 class RingscoreTest : public testing::Test {
  protected:
   explicit RingscoreTest(std::vector<std::string> subfolders = {"inputs", "outputs"})
@@ -108,12 +105,8 @@ TEST_F(RingscoreWithoutOutputsTest, ReportsEveryCaseAndCreatesNoFolder) {
   writeCases();
   const RunResult result = run();
   EXPECT_EQ(result.exitStatus, 1);
-  std::vector<std::string> expected;
-  for (int i = 1; i <= 5; ++i) {
-    expected.push_back("ringscore: " + shownPath(outputFile(i)) +
-                       ": cannot open for writing: " + std::strerror(ENOENT));
-  }
-  EXPECT_EQ(result.stderrLines(), expected);
+  EXPECT_EQ(result.stderrLines(),
+            missingFolderReports("ringscore", outputFile, "cannot open for writing"));
   EXPECT_FALSE(folder_.exists("outputs"));
   EXPECT_EQ(folder_.files().size(), 5u);
 }
@@ -126,12 +119,8 @@ class RingscoreWithoutInputsTest : public RingscoreTest {
 TEST_F(RingscoreWithoutInputsTest, ReportsEveryCase) {
   const RunResult result = run();
   EXPECT_EQ(result.exitStatus, 1);
-  std::vector<std::string> expected;
-  for (int i = 1; i <= 5; ++i) {
-    expected.push_back("ringscore: " + shownPath(inputFile(i)) +
-                       ": cannot open for reading: " + std::strerror(ENOENT));
-  }
-  EXPECT_EQ(result.stderrLines(), expected);
+  EXPECT_EQ(result.stderrLines(),
+            missingFolderReports("ringscore", inputFile, "cannot open for reading"));
   EXPECT_FALSE(folder_.exists("inputs"));
 }
 

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -80,6 +82,24 @@ std::string shownPath(std::string relative) {
   std::replace(relative.begin(), relative.end(), '/', '\\');
 #endif
   return relative;
+}
+
+std::string inputFile(int caseNumber) {
+  return "inputs/input0" + std::to_string(caseNumber) + ".txt";
+}
+
+std::string outputFile(int caseNumber) {
+  return "outputs/output0" + std::to_string(caseNumber) + ".txt";
+}
+
+std::vector<std::string> missingFolderReports(const std::string& program, std::string (*file)(int),
+                                              const std::string& what) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 5; ++i) {
+    lines.push_back(program + ": " + shownPath(file(i)) + ": " + what + ": " +
+                    std::strerror(ENOENT));
+  }
+  return lines;
 }
 
 std::vector<std::string> RunResult::stderrLines() const {

@@ -24,6 +24,15 @@ std::string textLines(const std::vector<std::string>& lines);
 // `relative` ("inputs/input03.txt") as the programs name it in their messages.
 std::string shownPath(std::string relative);
 
+// The case files, as the tests name them: inputFile(3) is "inputs/input03.txt".
+std::string inputFile(int caseNumber);
+std::string outputFile(int caseNumber);
+
+// What `program` reports when none of the five files (`file` of each case)
+// can be opened because their folder is missing: one line a case.
+std::vector<std::string> missingFolderReports(const std::string& program, std::string (*file)(int),
+                                              const std::string& what);
+
 struct RunResult {
   int exitStatus = -1;
   std::string stderrText;
