@@ -1,7 +1,8 @@
 // Writes the benchmark's fixed-seed ring-case set into a working folder:
 // inputs/input01.txt to input05.txt, each a count line and STRINGS ring
 // strings of 1 to 50 pairs drawn uniformly over R, G, B and the rods 0 to 9,
-// one per line; and expected/output0N.txt, the plain scorer's score files.
+// one per line; and expected/output0N.txt, the plain scorer's score files
+// (the one the fuzz targets check against).
 // An empty outputs folder is made for ringscore. Usage:
 //   make_ring_set DIR STRINGS
 #include <cstdio>
@@ -11,23 +12,9 @@
 #include <random>
 #include <string>
 
+#include "fuzz/oracle.h"
+
 namespace fs = std::filesystem;
-
-namespace {
-
-// The plain scorer: a rod scores when it holds all three colours.
-int plainScore(const std::string& rings) {
-  bool seen[10][3] = {};
-  for (std::size_t i = 0; i + 1 < rings.size(); i += 2) {
-    const int colour = rings[i] == 'R' ? 0 : rings[i] == 'G' ? 1 : 2;
-    seen[rings[i + 1] - '0'][colour] = true;
-  }
-  int count = 0;
-  for (const auto& rod : seen) count += rod[0] && rod[1] && rod[2] ? 1 : 0;
-  return count;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -54,7 +41,7 @@ int main(int argc, char** argv) {
         rings += static_cast<char>('0' + rod(rng));
       }
       in << rings << '\n';
-      expected << plainScore(rings) << '\n';
+      expected << oracle::score(rings) << '\n';
     }
   }
   return 0;

@@ -27,7 +27,7 @@ bool writeScore(std::FILE* out, int finres) {
 
 // Parses the count token. Returns false, after reporting, when it is no
 // count a case can have.
-bool parseCount(const std::string& token, const common::Problem& where, int& t,
+bool parseCount(const std::string& token, const std::string& path, long line, int& t,
                 const Report& report) {
   const char* end = token.data() + token.size();
   const auto [ptr, ec] = std::from_chars(token.data(), end, t);
@@ -40,7 +40,7 @@ bool parseCount(const std::string& token, const common::Problem& where, int& t,
     fault = "is negative";
   }
   if (fault == nullptr) return true;
-  report({where.path, where.line, "count " + common::quoteForMessage(token) + " " + fault});
+  report({path, line, "count " + common::quoteForMessage(token) + " " + fault});
   return false;
 }
 
@@ -60,7 +60,7 @@ void scoreRingCase(std::FILE* in, std::FILE* out, const std::string& inPath,
     return;
   }
   int t = 0;
-  if (!parseCount(a, {inPath, line, ""}, t, report)) return;
+  if (!parseCount(a, inPath, line, t, report)) return;
 
   int found = 0;
   for (; found < t && reader.next(a, line); ++found) {
