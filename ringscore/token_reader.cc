@@ -21,14 +21,17 @@ bool isSpace(char c) { return kSpaces.space[static_cast<unsigned char>(c)]; }
 
 }  // namespace
 
-TokenReader::TokenReader(std::FILE* in, std::size_t blockSize) : in_(in), block_(blockSize) {}
+// One byte more than a block, for the space that ends every scan.
+TokenReader::TokenReader(std::FILE* in, std::size_t blockSize)
+    : in_(in), block_(blockSize + 1), blockSize_(blockSize) {}
 
 bool TokenReader::refill() {
   if (done_) return false;
   errno = 0;
-  end_ = std::fread(block_.data(), 1, block_.size(), in_);
+  end_ = std::fread(block_.data(), 1, blockSize_, in_);
+  block_[end_] = ' ';
   pos_ = 0;
-  if (end_ < block_.size()) {
+  if (end_ < blockSize_) {
     done_ = true;
     if (std::ferror(in_)) readError_ = errno != 0 ? errno : EIO;
   }
@@ -50,7 +53,7 @@ bool TokenReader::next(std::string& token, long& line) {
   line = line_;
   for (;;) {  // a token may span blocks; end of input ends it too
     std::size_t stop = pos_;
-    while (stop < end_ && !isSpace(block_[stop])) ++stop;
+    while (!isSpace(block_[stop])) ++stop;  // the space after the block stops it
     token.append(block_.data() + pos_, stop - pos_);
     pos_ = stop;
     if (pos_ < end_ || !refill()) return true;

@@ -31,7 +31,8 @@ class TokenReader {
   bool refill();
 
   std::FILE* in_;
-  std::vector<char> block_;
+  std::vector<char> block_;  // a block and a space after it
+  std::size_t blockSize_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   long line_ = 1;
