@@ -11,11 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "common/case_path.h"
+
 int main() {
   std::vector<char> block(1 << 20);
-  for (int i = 1; i <= 5; ++i) {
-    const std::string in = "inputs/input0" + std::to_string(i) + ".txt";
-    const std::string out = "outputs/output0" + std::to_string(i) + ".txt";
+  for (int i = 1; i <= common::kCaseCount; ++i) {
+    const std::string in = common::casePath(common::kInputPrefix, i);
+    const std::string out = common::casePath(common::kOutputPrefix, i);
     const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int inFd = open(in.c_str(), O_RDONLY);
     if (outFd < 0 || inFd < 0) {

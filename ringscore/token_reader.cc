@@ -22,16 +22,16 @@ bool isSpace(char c) { return kSpaces.space[static_cast<unsigned char>(c)]; }
 }  // namespace
 
 // One byte more than a block, for the space that ends every scan.
-TokenReader::TokenReader(std::FILE* in, std::size_t blockSize)
-    : in_(in), block_(blockSize + 1), blockSize_(blockSize) {}
+TokenReader::TokenReader(std::FILE* in, std::size_t blockSize) : in_(in), block_(blockSize + 1) {}
 
 bool TokenReader::refill() {
   if (done_) return false;
   errno = 0;
-  end_ = std::fread(block_.data(), 1, blockSize_, in_);
+  const std::size_t blockSize = block_.size() - 1;
+  end_ = std::fread(block_.data(), 1, blockSize, in_);
   block_[end_] = ' ';
   pos_ = 0;
-  if (end_ < blockSize_) {
+  if (end_ < blockSize) {
     done_ = true;
     if (std::ferror(in_)) readError_ = errno != 0 ? errno : EIO;
   }

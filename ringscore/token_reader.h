@@ -32,7 +32,6 @@ class TokenReader {
 
   std::FILE* in_;
   std::vector<char> block_;  // a block and a space after it
-  std::size_t blockSize_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   long line_ = 1;
