@@ -4,6 +4,7 @@
 
 #include "casegen/generator.h"
 #include "common/case_path.h"
+#include "common/platform.h"
 #include "common/problem.h"
 
 int main() {
@@ -14,5 +15,6 @@ int main() {
       status = common::kExitProblems;
     }
   }
+  common::keepReportsOnScreen("casegen", status != common::kExitClean);
   return status;
 }

@@ -1,5 +1,4 @@
-// The case-path rule that both programs share, and the one place that knows
-// the platform's directory separator.
+// The case-path rule that both programs share.
 //
 // A case path is a fixed prefix, the case number in plain decimal (no padding,
 // no sign) and ".txt". The prefixes are written as on Windows, the kit's
@@ -13,13 +12,9 @@
 #include <string>
 #include <string_view>
 
-namespace common {
+#include "common/platform.h"
 
-#ifdef _WIN32
-inline constexpr char kDirSeparator = '\\';
-#else
-inline constexpr char kDirSeparator = '/';
-#endif
+namespace common {
 
 // Both drivers walk the cases 1 to kCaseCount in ascending order.
 inline constexpr int kCaseCount = 5;

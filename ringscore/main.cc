@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/case_path.h"
+#include "common/platform.h"
 #include "common/problem.h"
 #include "ringscore/solver.h"
 
@@ -15,5 +16,6 @@ int main() {
     status = common::kExitProblems;
   };
   for (int i = 1; i <= common::kCaseCount; ++i) ringscore::scoreCase(i, report);
+  common::keepReportsOnScreen("ringscore", status != common::kExitClean);
   return status;
 }
