@@ -157,6 +157,58 @@ INSTANTIATE_TEST_SUITE_P(
                     // reach case 3.
                     BadCount{"x", ":1: count \"x\" is not a decimal integer"}));
 
+// What Windows editors and shells save: UTF-16, and UTF-8 with a byte-order
+// mark. Case 2 is the saved file; case 3, after it, must be read normally.
+struct Encoded {
+  std::string name;
+  std::string text;                 // the whole of case 2
+  std::string problem;              // what follows "ringscore: inputs/input02.txt"
+  std::vector<std::string> scores;  // case 2's score lines
+};
+
+void PrintTo(const Encoded& e, std::ostream* os) { *os << e.name; }
+
+// `ascii` as UTF-16 with its byte-order mark, little- or big-endian.
+std::string utf16(const std::string& ascii, bool littleEndian) {
+  std::string text = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+  for (char c : ascii) text += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
+  return text;
+}
+
+const char kUtf8BomProblem[] =
+    ":1: starts with a UTF-8 byte-order mark; scored without it, but save the file as UTF-8 "
+    "without a byte-order mark";
+const char kUtf16Problem[] = ": is UTF-16 text; save it as ASCII or UTF-8";
+
+class RingscoreEncodingTest : public RingscoreTest, public testing::WithParamInterface<Encoded> {};
+
+TEST_P(RingscoreEncodingTest, IsReportedAndTheNextCaseIsReadNormally) {
+  writeCases({{2, GetParam().text}});
+  const RunResult result = run();
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.stderrLines(),
+            std::vector<std::string>{"ringscore: " + shownPath(inputFile(2)) + GetParam().problem});
+  EXPECT_EQ(scores(2), textLines(GetParam().scores));
+  expectGoodScores({1, 3, 4, 5});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowsSaved, RingscoreEncodingTest,
+    testing::Values(
+        Encoded{"Utf16LittleEndian", utf16("2\r\nR0G0B0\r\nR1\r\n", true), kUtf16Problem, {}},
+        Encoded{"Utf16BigEndian", utf16("2\r\nR0G0B0\r\nR1\r\n", false), kUtf16Problem, {}},
+        Encoded{"Utf8BomCrLf", "\xEF\xBB\xBF" "2\r\nR0G0B0\r\nR1\r\n", kUtf8BomProblem,
+                {"1", "0"}},
+        Encoded{"Utf8BomNoFinalNewline", "\xEF\xBB\xBF" "3\nR1G1B1\nR2\nG3B3R3", kUtf8BomProblem,
+                {"1", "0", "1"}},
+        // Anywhere but at the start the mark is ordinary stray bytes, which
+        // here shift every pair of the string.
+        Encoded{"Utf8BomInside",
+                "2\n\xEF\xBB\xBFR0G0B0\nR1\n",
+                ":2: ring string \"\\xEF\\xBB\\xBFR0G0B0\" has an odd length",
+                {"0", "0"}}),
+    [](const testing::TestParamInfo<Encoded>& row) { return row.param.name; });
+
 TEST_F(RingscoreTest, TooFewRingStringsKeepsTheScoresPresent) {
   writeCases({{2, "5\nR0G0B0\nR1\n"}, {4, "2000000000\nR0G0B0"}});
   const RunResult result = run();

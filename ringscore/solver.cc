@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <string_view>
 
 #include "common/case_path.h"
 #include "ringscore/count_points.h"
@@ -11,6 +12,11 @@
 namespace ringscore {
 
 namespace {
+
+// Byte-order marks that Windows editors and shells put at the start of text.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
 common::Problem failure(const std::string& path, const char* what, int error) {
   return {path, 0, std::string(what) + ": " + std::strerror(error)};
@@ -49,6 +55,16 @@ bool parseCount(const std::string& token, const std::string& path, long line, in
 void scoreRingCase(std::FILE* in, std::FILE* out, const std::string& inPath,
                    const std::string& outPath, const Report& report) {
   TokenReader reader(in);
+  if (reader.skipPrefix(kUtf16LeBom) || reader.skipPrefix(kUtf16BeBom)) {
+    report({inPath, 0, "is UTF-16 text; save it as ASCII or UTF-8"});
+    return;
+  }
+  // The mark alone spoils no score, but other readers of the file may choke on it.
+  if (reader.skipPrefix(kUtf8Bom)) {
+    report({inPath, 1,
+            "starts with a UTF-8 byte-order mark; scored without it, but save the file as "
+            "UTF-8 without a byte-order mark"});
+  }
   std::string a;
   long line = 0;
   if (!reader.next(a, line)) {

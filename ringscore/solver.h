@@ -8,7 +8,9 @@
 // Out-of-format input is reported, never scored silently: a bad count leaves
 // the score file empty; a ring string with a stray pair is reported and still
 // scored, so the score lines stay aligned with the ring strings; a file that
-// ends early keeps the scores of the strings it held.
+// ends early keeps the scores of the strings it held. A file that starts with
+// a UTF-8 byte-order mark is reported and scored without the mark; a UTF-16
+// file is reported and not scored.
 #ifndef RINGSCORE_SOLVER_H_
 #define RINGSCORE_SOLVER_H_
 

@@ -38,6 +38,15 @@ bool TokenReader::refill() {
   return end_ > 0;
 }
 
+bool TokenReader::skipPrefix(std::string_view prefix) {
+  if (pos_ == end_ && !refill()) return false;
+  if (std::string_view(block_.data() + pos_, end_ - pos_).substr(0, prefix.size()) != prefix) {
+    return false;
+  }
+  pos_ += prefix.size();
+  return true;
+}
+
 bool TokenReader::next(std::string& token, long& line) {
   token.clear();
   for (;;) {  // skip whitespace

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ringscore {
@@ -17,6 +18,11 @@ class TokenReader {
 
   // REQUIRES: `in` is open for reading and outlives the reader; blockSize > 0.
   explicit TokenReader(std::FILE* in, std::size_t blockSize = kDefaultBlockSize);
+
+  // If the input starts with `prefix`, skips it and returns true. The bytes
+  // skipped belong to no token and to line 1.
+  // REQUIRES: nothing has been read yet; prefix.size() <= blockSize.
+  bool skipPrefix(std::string_view prefix);
 
   // Reads the next token into `token`. Returns false at the end of the input
   // or on a read error (see readError()). `line` is set to the 1-based line

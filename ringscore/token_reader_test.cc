@@ -64,5 +64,37 @@ TEST(TokenReaderTest, EmptyOrBlankInputEndsOnItsLastLine) {
   }
 }
 
+TEST(TokenReaderTest, SkipsAPrefixOnlyWhereTheInputStartsWithIt) {
+  struct Row {
+    std::string text;
+    bool skipped;
+    Tokens tokens;
+  };
+  const std::string bom = "\xEF\xBB\xBF";
+  const Row rows[] = {
+      {bom + "2\nR1\n", true, {{"2", 1}, {"R1", 2}}},
+      {bom + "\n2", true, {{"2", 2}}},
+      {bom, true, {}},
+      {"2 " + bom + "\n", false, {{"2", 1}, {bom, 1}}},  // not at the start: an ordinary token
+      {"\xEF\xBB", false, {{"\xEF\xBB", 1}}},        // shorter than the prefix
+      {"", false, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(row.text));
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    std::fwrite(row.text.data(), 1, row.text.size(), file);
+    std::rewind(file);
+    TokenReader reader(file, 4);
+    EXPECT_EQ(reader.skipPrefix(bom), row.skipped);
+    Tokens tokens;
+    std::string token;
+    long line = 0;
+    while (reader.next(token, line)) tokens.emplace_back(token, line);
+    EXPECT_EQ(tokens, row.tokens);
+    std::fclose(file);
+  }
+}
+
 }  // namespace
 }  // namespace ringscore
