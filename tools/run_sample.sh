@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds both programs and runs them on a copy of the sample working folders,
 # so the shipped samples stay as they are. Prints where every file went.
+# Installs the build tools first if they are missing (see tools/packages.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake --preset linux >/dev/null
-cmake --build --preset linux --target casegen ringscore >/dev/null
-bin="$PWD/build/linux"
+tools/packages.sh install build
+cmake --preset linux-programs >/dev/null
+cmake --build --preset linux-programs --target casegen ringscore >/dev/null
+bin="$PWD/build/linux-programs"
 run="$PWD/build/sample-run"
 rm -rf "$run"
 cp -r sample "$run"
