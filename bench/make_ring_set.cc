@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "fuzz/oracle.h"
+#include "test_support/oracle.h"
 
 namespace fs = std::filesystem;
 

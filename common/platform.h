@@ -1,5 +1,6 @@
 // The one place that knows the platform the programs run on: the directory
-// separator of the case paths, and the Windows console.
+// separator of the case paths, the file descriptor behind a stream, and the
+// Windows console.
 //
 // On Windows the natural way to run a program is to double-click it in
 // Explorer, which gives it a console window of its own that closes the moment
@@ -10,6 +11,7 @@
 #ifndef COMMON_PLATFORM_H_
 #define COMMON_PLATFORM_H_
 
+#include <cstdio>
 #include <string_view>
 
 namespace common {
@@ -19,6 +21,15 @@ inline constexpr char kDirSeparator = '\\';
 #else
 inline constexpr char kDirSeparator = '/';
 #endif
+
+// Hands `bytes` to the operating system at once, through the file descriptor
+// behind `stream`, with no stdio buffer in between: a line written so costs
+// one system call and little else. On Windows a text-mode stream still turns
+// each "\n" into "\r\n". A stream with no descriptor (one in memory) gets the
+// bytes through stdio and a flush. Returns false, with errno set, if the
+// bytes could not all be written.
+// REQUIRES: `stream`'s own buffer holds nothing.
+bool writeNow(std::FILE* stream, std::string_view bytes);
 
 // How long a run kept open waits for Enter. An unattended run that got a
 // console of its own (a scheduled task) still ends by itself.

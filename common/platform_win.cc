@@ -2,7 +2,10 @@
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#include <io.h>
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -56,6 +59,25 @@ void waitForEnter(DWORD milliseconds) {
 }
 
 }  // namespace
+
+bool writeNow(std::FILE* stream, std::string_view bytes) {
+  const int fd = _fileno(stream);
+  if (fd < 0) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() &&
+           std::fflush(stream) == 0;
+  }
+  // _write does the text mode's "\r\n", and counts the bytes it was given.
+  while (!bytes.empty()) {
+    const unsigned chunk = bytes.size() < INT_MAX ? static_cast<unsigned>(bytes.size()) : INT_MAX;
+    const int written = _write(fd, bytes.data(), chunk);
+    if (written <= 0) {
+      if (written == 0) errno = EIO;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
 
 void keepReportsOnScreen(std::string_view program, bool reported) {
   const ConsoleFacts facts{reported, aloneInConsole(), kInputWasConsole};

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/oracle.h"
+#include "test_support/oracle.h"
 #include "ringscore/solver.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/case_path.h"
+#include "common/platform.h"
 #include "ringscore/count_points.h"
 #include "ringscore/token_reader.h"
 
@@ -22,18 +23,18 @@ common::Problem failure(const std::string& path, const char* what, int error) {
   return {path, 0, std::string(what) + ": " + std::strerror(error)};
 }
 
-// Every score line is a write of its own, flushed at once.
+// Every score line reaches the operating system before the next ring string
+// is scored.
 bool writeScore(std::FILE* out, int finres) {
   char line[4];
   char* end = std::to_chars(line, line + sizeof line - 1, finres).ptr;
   *end++ = '\n';
-  const auto size = static_cast<std::size_t>(end - line);
-  return std::fwrite(line, 1, size, out) == size && std::fflush(out) == 0;
+  return common::writeNow(out, std::string_view(line, static_cast<std::size_t>(end - line)));
 }
 
 // Parses the count token. Returns false, after reporting, when it is no
 // count a case can have.
-bool parseCount(const std::string& token, const std::string& path, long line, int& t,
+bool parseCount(std::string_view token, const std::string& path, long line, int& t,
                 const Report& report) {
   const char* end = token.data() + token.size();
   const auto [ptr, ec] = std::from_chars(token.data(), end, t);
@@ -65,7 +66,7 @@ void scoreRingCase(std::FILE* in, std::FILE* out, const std::string& inPath,
             "starts with a UTF-8 byte-order mark; scored without it, but save the file as "
             "UTF-8 without a byte-order mark"});
   }
-  std::string a;
+  std::string_view a;
   long line = 0;
   if (!reader.next(a, line)) {
     if (reader.readError() != 0) {
@@ -84,7 +85,7 @@ void scoreRingCase(std::FILE* in, std::FILE* out, const std::string& inPath,
     if (!fault.empty()) {
       report({inPath, line, "ring string " + common::quoteForMessage(a) + " " + fault});
     }
-    const int finres = countPoints(a);
+    const int finres = countPoints(std::string(a));
     errno = 0;
     if (!writeScore(out, finres)) {
       report(failure(outPath, "cannot write", errno));

@@ -47,10 +47,15 @@ bool TokenReader::skipPrefix(std::string_view prefix) {
   return true;
 }
 
-bool TokenReader::next(std::string& token, long& line) {
-  token.clear();
+std::size_t TokenReader::tokenEnd(std::size_t pos) const {
+  while (!isSpace(block_[pos])) ++pos;
+  return pos;
+}
+
+bool TokenReader::next(std::string_view& token, long& line) {
   for (;;) {  // skip whitespace
     if (pos_ == end_ && !refill()) {
+      token = {};
       line = line_;
       return false;
     }
@@ -60,13 +65,22 @@ bool TokenReader::next(std::string& token, long& line) {
     ++pos_;
   }
   line = line_;
-  for (;;) {  // a token may span blocks; end of input ends it too
-    std::size_t stop = pos_;
-    while (!isSpace(block_[stop])) ++stop;  // the space after the block stops it
-    token.append(block_.data() + pos_, stop - pos_);
-    pos_ = stop;
-    if (pos_ < end_ || !refill()) return true;
+  const std::size_t start = pos_;
+  pos_ = tokenEnd(pos_);
+  if (pos_ < end_) {  // nearly always: the token lies within the block
+    token = std::string_view(block_.data() + start, pos_ - start);
+    return true;
   }
+  // The token reaches the end of the block and may go on in the next ones;
+  // the end of the input ends it too.
+  carry_.assign(block_.data() + start, pos_ - start);
+  while (refill()) {
+    pos_ = tokenEnd(0);
+    carry_.append(block_.data(), pos_);
+    if (pos_ < end_) break;
+  }
+  token = carry_;
+  return true;
 }
 
 }  // namespace ringscore

@@ -24,10 +24,11 @@ class TokenReader {
   // REQUIRES: nothing has been read yet; prefix.size() <= blockSize.
   bool skipPrefix(std::string_view prefix);
 
-  // Reads the next token into `token`. Returns false at the end of the input
-  // or on a read error (see readError()). `line` is set to the 1-based line
-  // the token starts on, or at the end, to the line the input ended on.
-  bool next(std::string& token, long& line);
+  // Reads the next token; `token` views it until the next call. Returns
+  // false at the end of the input or on a read error (see readError()).
+  // `line` is set to the 1-based line the token starts on, or at the end, to
+  // the line the input ended on.
+  bool next(std::string_view& token, long& line);
 
   // The errno of the read that failed, or 0 if the input simply ended.
   int readError() const { return readError_; }
@@ -35,9 +36,13 @@ class TokenReader {
  private:
   // Loads the next block. Returns false when there is nothing more to read.
   bool refill();
+  // The position of the first whitespace byte at or after `pos` in the
+  // block; the space after the block stops the scan at its end.
+  std::size_t tokenEnd(std::size_t pos) const;
 
   std::FILE* in_;
   std::vector<char> block_;  // a block and a space after it
+  std::string carry_;        // a token that spans blocks, put together
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   long line_ = 1;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,9 +23,9 @@ Tokens readAll(const std::string& text, std::size_t blockSize) {
   std::rewind(file);
   TokenReader reader(file, blockSize);
   Tokens tokens;
-  std::string token;
+  std::string_view token;
   long line = 0;
-  while (reader.next(token, line)) tokens.emplace_back(token, line);
+  while (reader.next(token, line)) tokens.emplace_back(std::string(token), line);
   EXPECT_EQ(reader.readError(), 0);
   std::fclose(file);
   return tokens;
@@ -55,7 +56,7 @@ TEST(TokenReaderTest, EmptyOrBlankInputEndsOnItsLastLine) {
     std::fwrite(text.data(), 1, text.size(), file);
     std::rewind(file);
     TokenReader reader(file, 2);
-    std::string token = "stale";
+    std::string_view token = "stale";
     long line = 0;
     EXPECT_FALSE(reader.next(token, line));
     EXPECT_EQ(token, "");
@@ -88,9 +89,9 @@ TEST(TokenReaderTest, SkipsAPrefixOnlyWhereTheInputStartsWithIt) {
     TokenReader reader(file, 4);
     EXPECT_EQ(reader.skipPrefix(bom), row.skipped);
     Tokens tokens;
-    std::string token;
+    std::string_view token;
     long line = 0;
-    while (reader.next(token, line)) tokens.emplace_back(token, line);
+    while (reader.next(token, line)) tokens.emplace_back(std::string(token), line);
     EXPECT_EQ(tokens, row.tokens);
     std::fclose(file);
   }

@@ -1,8 +1,8 @@
-// Plain, obviously correct versions of the ring-case rules, for the fuzz
-// targets to check the real ones against. Slow on purpose: no cleverness to
-// share a fault with the code under test.
-#ifndef FUZZ_ORACLE_H_
-#define FUZZ_ORACLE_H_
+// Plain, obviously correct versions of the ring-case rules, a test helper for
+// the fuzz targets and the benchmark to check the real ones against. Slow on
+// purpose: no cleverness to share a fault with the code under test.
+#ifndef TEST_SUPPORT_ORACLE_H_
+#define TEST_SUPPORT_ORACLE_H_
 
 #include <climits>
 #include <optional>
@@ -61,4 +61,4 @@ inline std::vector<std::string> tokens(const std::string& text) {
 
 }  // namespace oracle
 
-#endif  // FUZZ_ORACLE_H_
+#endif  // TEST_SUPPORT_ORACLE_H_
