@@ -1,3 +1,5 @@
+// The descriptor behind a stream: the only code of the programs beyond the
+// standard library on other platforms.
 #include <unistd.h>
 
 #include <cerrno>

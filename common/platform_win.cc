@@ -1,9 +1,11 @@
-// The console functions; only this file includes the Windows API.
+// The Windows console and the C runtime's descriptors: the only code of the
+// programs beyond the standard library on Windows.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -74,7 +76,7 @@ bool writeNow(std::FILE* stream, std::string_view bytes) {
       if (written == 0) errno = EIO;
       return false;
     }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
+    bytes.remove_prefix(std::min(static_cast<std::size_t>(written), bytes.size()));
   }
   return true;
 }

@@ -124,49 +124,42 @@ TEST_F(RingscoreWithoutInputsTest, ReportsEveryCase) {
   EXPECT_FALSE(folder_.exists("inputs"));
 }
 
-struct BadCount {
-  std::string text;     // the whole of case 2
-  std::string problem;  // what follows "ringscore: inputs/input02.txt"
+// One bad ring-case file: case 2. It is reported on one line, and case 3,
+// after it, is read normally.
+struct BadCase {
+  std::string text;                      // the whole of case 2
+  std::string problem;                   // what follows "ringscore: inputs/input02.txt"
+  std::vector<std::string> scores = {};  // case 2's score lines
+  std::string name = "";                 // the row's name, where it is no count
 };
 
-void PrintTo(const BadCount& bad, std::ostream* os) { *os << testing::PrintToString(bad.text); }
+void PrintTo(const BadCase& bad, std::ostream* os) { *os << testing::PrintToString(bad.text); }
 
-class RingscoreBadCountTest : public RingscoreTest, public testing::WithParamInterface<BadCount> {};
+class RingscoreBadCaseTest : public RingscoreTest, public testing::WithParamInterface<BadCase> {};
 
-TEST_P(RingscoreBadCountTest, IsReportedAndTheNextCaseIsReadNormally) {
+TEST_P(RingscoreBadCaseTest, IsReportedAndTheNextCaseIsReadNormally) {
   writeCases({{2, GetParam().text}});
   const RunResult result = run();
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.stderrLines(),
             std::vector<std::string>{"ringscore: " + shownPath(inputFile(2)) + GetParam().problem});
-  EXPECT_EQ(scores(2), "");
+  EXPECT_EQ(scores(2), textLines(GetParam().scores));
   expectGoodScores({1, 3, 4, 5});
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Counts, RingscoreBadCountTest,
-    testing::Values(BadCount{"", ": the count of ring strings is missing"},
-                    BadCount{" \n\n", ": the count of ring strings is missing"},
-                    BadCount{"abc\nR0G0B0\n", ":1: count \"abc\" is not a decimal integer"},
-                    BadCount{"\n\n3x\nR0G0B0\n", ":3: count \"3x\" is not a decimal integer"},
-                    BadCount{"1.0\nR0G0B0\n", ":1: count \"1.0\" is not a decimal integer"},
-                    BadCount{"-1\nR0G0B0\n", ":1: count \"-1\" is negative"},
-                    BadCount{"99999999999\nR0G0B0\n",
-                             ":1: count \"99999999999\" is outside the int range"},
+    Counts, RingscoreBadCaseTest,
+    testing::Values(BadCase{"", ": the count of ring strings is missing"},
+                    BadCase{" \n\n", ": the count of ring strings is missing"},
+                    BadCase{"abc\nR0G0B0\n", ":1: count \"abc\" is not a decimal integer"},
+                    BadCase{"\n\n3x\nR0G0B0\n", ":3: count \"3x\" is not a decimal integer"},
+                    BadCase{"1.0\nR0G0B0\n", ":1: count \"1.0\" is not a decimal integer"},
+                    BadCase{"-1\nR0G0B0\n", ":1: count \"-1\" is negative"},
+                    BadCase{"99999999999\nR0G0B0\n",
+                            ":1: count \"99999999999\" is outside the int range"},
                     // Ends right after the bad count: no end-of-file state may
                     // reach case 3.
-                    BadCount{"x", ":1: count \"x\" is not a decimal integer"}));
-
-// What Windows editors and shells save: UTF-16, and UTF-8 with a byte-order
-// mark. Case 2 is the saved file; case 3, after it, must be read normally.
-struct Encoded {
-  std::string name;
-  std::string text;                 // the whole of case 2
-  std::string problem;              // what follows "ringscore: inputs/input02.txt"
-  std::vector<std::string> scores;  // case 2's score lines
-};
-
-void PrintTo(const Encoded& e, std::ostream* os) { *os << e.name; }
+                    BadCase{"x", ":1: count \"x\" is not a decimal integer"}));
 
 // `ascii` as UTF-16 with its byte-order mark, little- or big-endian.
 std::string utf16(const std::string& ascii, bool littleEndian) {
@@ -180,34 +173,23 @@ const char kUtf8BomProblem[] =
     "without a byte-order mark";
 const char kUtf16Problem[] = ": is UTF-16 text; save it as ASCII or UTF-8";
 
-class RingscoreEncodingTest : public RingscoreTest, public testing::WithParamInterface<Encoded> {};
-
-TEST_P(RingscoreEncodingTest, IsReportedAndTheNextCaseIsReadNormally) {
-  writeCases({{2, GetParam().text}});
-  const RunResult result = run();
-  EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.stderrLines(),
-            std::vector<std::string>{"ringscore: " + shownPath(inputFile(2)) + GetParam().problem});
-  EXPECT_EQ(scores(2), textLines(GetParam().scores));
-  expectGoodScores({1, 3, 4, 5});
-}
-
+// What Windows editors and shells save: UTF-16, and UTF-8 with a byte-order
+// mark.
 INSTANTIATE_TEST_SUITE_P(
-    WindowsSaved, RingscoreEncodingTest,
+    WindowsSaved, RingscoreBadCaseTest,
     testing::Values(
-        Encoded{"Utf16LittleEndian", utf16("2\r\nR0G0B0\r\nR1\r\n", true), kUtf16Problem, {}},
-        Encoded{"Utf16BigEndian", utf16("2\r\nR0G0B0\r\nR1\r\n", false), kUtf16Problem, {}},
-        Encoded{"Utf8BomCrLf", "\xEF\xBB\xBF" "2\r\nR0G0B0\r\nR1\r\n", kUtf8BomProblem,
-                {"1", "0"}},
-        Encoded{"Utf8BomNoFinalNewline", "\xEF\xBB\xBF" "3\nR1G1B1\nR2\nG3B3R3", kUtf8BomProblem,
-                {"1", "0", "1"}},
+        BadCase{utf16("2\r\nR0G0B0\r\nR1\r\n", true), kUtf16Problem, {}, "Utf16LittleEndian"},
+        BadCase{utf16("2\r\nR0G0B0\r\nR1\r\n", false), kUtf16Problem, {}, "Utf16BigEndian"},
+        BadCase{"\xEF\xBB\xBF" "2\r\nR0G0B0\r\nR1\r\n", kUtf8BomProblem, {"1", "0"},
+                "Utf8BomCrLf"},
+        BadCase{"\xEF\xBB\xBF" "3\nR1G1B1\nR2\nG3B3R3", kUtf8BomProblem, {"1", "0", "1"},
+                "Utf8BomNoFinalNewline"},
         // Anywhere but at the start the mark is ordinary stray bytes, which
         // here shift every pair of the string.
-        Encoded{"Utf8BomInside",
-                "2\n\xEF\xBB\xBFR0G0B0\nR1\n",
-                ":2: ring string \"\\xEF\\xBB\\xBFR0G0B0\" has an odd length",
-                {"0", "0"}}),
-    [](const testing::TestParamInfo<Encoded>& row) { return row.param.name; });
+        BadCase{"2\n\xEF\xBB\xBFR0G0B0\nR1\n",
+                ":2: ring string \"\\xEF\\xBB\\xBFR0G0B0\" has an odd length", {"0", "0"},
+                "Utf8BomInside"}),
+    [](const testing::TestParamInfo<BadCase>& row) { return row.param.name; });
 
 TEST_F(RingscoreTest, TooFewRingStringsKeepsTheScoresPresent) {
   writeCases({{2, "5\nR0G0B0\nR1\n"}, {4, "2000000000\nR0G0B0"}});
