@@ -41,7 +41,7 @@ class TokenReader {
   std::size_t tokenEnd(std::size_t pos) const;
 
   std::FILE* in_;
-  std::vector<char> block_;  // a block and a space after it
+  std::vector<char> block_;  // a block, a space and a NUL after it
   std::string carry_;        // a token that spans blocks, put together
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

@@ -42,6 +42,14 @@ TEST(TokenReaderTest, SplitsOnAnyWhitespaceAndCountsLines) {
   }
 }
 
+TEST(TokenReaderTest, NulBytesBelongToTheirToken) {
+  const Tokens expected = {{"2", 1}, {std::string("\0R\0G1\0", 6), 2}, {"B1", 3}};
+  for (std::size_t blockSize : {1u, 2u, 3u, 64u * 1024u}) {
+    SCOPED_TRACE(blockSize);
+    EXPECT_EQ(readAll(std::string("2\n\0R\0G1\0\nB1\n", 12), blockSize), expected);
+  }
+}
+
 TEST(TokenReaderTest, TokenLongerThanTheBlock) {
   const std::string ring(100000, 'R');
   const Tokens tokens = readAll("1\n" + ring + "\n", 4096);
