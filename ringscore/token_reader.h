@@ -19,9 +19,10 @@ class TokenReader {
   // REQUIRES: `in` is open for reading and outlives the reader; blockSize > 0.
   explicit TokenReader(std::FILE* in, std::size_t blockSize = kDefaultBlockSize);
 
-  // If the input starts with `prefix`, skips it and returns true. The bytes
+  // If the input goes on with `prefix`, skips it and returns true. The bytes
   // skipped belong to no token and to line 1.
-  // REQUIRES: nothing has been read yet; prefix.size() <= blockSize.
+  // REQUIRES: next() has not been called, and the prefixes skipped so far
+  // and `prefix` fit in one block together.
   bool skipPrefix(std::string_view prefix);
 
   // Reads the next token; `token` views it until the next call. Returns
