@@ -19,14 +19,14 @@ TEST(ShouldWaitForEnterTest, OnlyAReportingRunAloneInItsConsoleWithAKeyboard) {
   };
   const Row rows[] = {
       // reported, alone, input is console
-      {{true, true, true}, true},     // double-clicked, and something went wrong
-      {{false, true, true}, false},   // a clean run never waits
-      {{true, false, true}, false},   // started from cmd, PowerShell or a script
-      {{true, true, false}, false},   // no one can press Enter
-      {{false, false, false}, false},
-      {{true, false, false}, false},
-      {{false, true, false}, false},
-      {{false, false, true}, false},
+      {{true, true, true}, true},      // double-clicked, and something went wrong
+      {{false, true, true}, false},    // a clean run never waits
+      {{true, false, true}, false},    // started from cmd, PowerShell or a script
+      {{true, true, false}, false},    // no one can press Enter
+      {{false, false, false}, false},  // a clean run of a script fed from a file
+      {{true, false, false}, false},   // a failed run of that script
+      {{false, true, false}, false},   // a clean scheduled task
+      {{false, false, true}, false},   // a clean run from cmd
   };
   for (const Row& row : rows) {
     EXPECT_EQ(shouldWaitForEnter(row.facts), row.waits)

@@ -2,8 +2,8 @@
 // programs beyond the standard library on Windows.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
-#include <windows.h>
 #include <io.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -42,9 +42,9 @@ bool isEnter(const INPUT_RECORD& record) {
 void waitForEnter(DWORD milliseconds) {
   // Standard input may have been reopened onto a file; the console itself
   // is still there under this name.
-  const HANDLE input = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                   nullptr);
+  const HANDLE input =
+      CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
   if (input == INVALID_HANDLE_VALUE) return;
   FlushConsoleInputBuffer(input);  // keys pressed during the run do not count
   const ULONGLONG deadline = GetTickCount64() + milliseconds;

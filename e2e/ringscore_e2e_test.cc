@@ -168,6 +168,7 @@ std::string utf16(const std::string& ascii, bool littleEndian) {
   return text;
 }
 
+const std::string kUtf8Bom = "\xEF\xBB\xBF";
 const char kUtf8BomProblem[] =
     ":1: starts with a UTF-8 byte-order mark; scored without it, but save the file as UTF-8 "
     "without a byte-order mark";
@@ -180,14 +181,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadCase{utf16("2\r\nR0G0B0\r\nR1\r\n", true), kUtf16Problem, {}, "Utf16LittleEndian"},
         BadCase{utf16("2\r\nR0G0B0\r\nR1\r\n", false), kUtf16Problem, {}, "Utf16BigEndian"},
-        BadCase{"\xEF\xBB\xBF" "2\r\nR0G0B0\r\nR1\r\n", kUtf8BomProblem, {"1", "0"},
-                "Utf8BomCrLf"},
-        BadCase{"\xEF\xBB\xBF" "3\nR1G1B1\nR2\nG3B3R3", kUtf8BomProblem, {"1", "0", "1"},
+        BadCase{kUtf8Bom + "2\r\nR0G0B0\r\nR1\r\n", kUtf8BomProblem, {"1", "0"}, "Utf8BomCrLf"},
+        BadCase{kUtf8Bom + "3\nR1G1B1\nR2\nG3B3R3",
+                kUtf8BomProblem,
+                {"1", "0", "1"},
                 "Utf8BomNoFinalNewline"},
         // Anywhere but at the start the mark is ordinary stray bytes, which
         // here shift every pair of the string.
-        BadCase{"2\n\xEF\xBB\xBFR0G0B0\nR1\n",
-                ":2: ring string \"\\xEF\\xBB\\xBFR0G0B0\" has an odd length", {"0", "0"},
+        BadCase{"2\n" + kUtf8Bom + "R0G0B0\nR1\n",
+                ":2: ring string \"\\xEF\\xBB\\xBFR0G0B0\" has an odd length",
+                {"0", "0"},
                 "Utf8BomInside"}),
     [](const testing::TestParamInfo<BadCase>& row) { return row.param.name; });
 

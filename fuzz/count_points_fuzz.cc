@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "test_support/oracle.h"
 #include "ringscore/count_points.h"
+#include "test_support/oracle.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string rings(reinterpret_cast<const char*>(data), size);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "test_support/oracle.h"
 #include "ringscore/solver.h"
+#include "test_support/oracle.h"
 
 namespace {
 

@@ -85,7 +85,7 @@ TEST(TokenReaderTest, SkipsAPrefixOnlyWhereTheInputStartsWithIt) {
       {bom + "\n2", true, {{"2", 2}}},
       {bom, true, {}},
       {"2 " + bom + "\n", false, {{"2", 1}, {bom, 1}}},  // not at the start: an ordinary token
-      {"\xEF\xBB", false, {{"\xEF\xBB", 1}}},        // shorter than the prefix
+      {"\xEF\xBB", false, {{"\xEF\xBB", 1}}},            // shorter than the prefix
       {"", false, {}},
   };
   for (const Row& row : rows) {
