@@ -57,11 +57,8 @@ folder() {
       if [ "$2" = ring-missing-3 ]; then rm "$dir/inputs/input03.txt"; fi
       cp "$ringscore" "$dir/ringscore.exe"
       ;;
-    records-ok)
-      mkdir "$dir/inputs"
-      cp "$casegen" "$dir/casegen.exe"
-      ;;
-    records-no-folder)
+    records-*)
+      if [ "$2" = records-ok ]; then mkdir "$dir/inputs"; fi
       cp "$casegen" "$dir/casegen.exe"
       ;;
   esac
